@@ -96,7 +96,8 @@ std::string TextBetween(std::string_view text, std::string_view startMarker,
                         std::string_view endMarker) {
     const int p = FindText(text, startMarker, 1);
     if (p == 0) return {};
-    const std::string rest = TailText(text, Length(text) - p - Length(startMarker) + 1);
+    // The text behind the marker; a view, since pages have long lines.
+    const std::string_view rest = text.substr(static_cast<std::size_t>(p - 1) + startMarker.size());
     const int q = FindText(rest, endMarker, 1);
     return HeadText(rest, q - 1);
 }

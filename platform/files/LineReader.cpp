@@ -10,7 +10,13 @@ namespace files {
 
 namespace {
 constexpr std::size_t kBufferSize = 64 * 1024;
+
+// One comparison for almost every byte of a text page.
+inline bool IsLineEnd(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b <= '\r' && (b == '\n' || b == '\r' || b == '\0');
 }
+}  // namespace
 
 LineReader::LineReader(const std::string& path)
     : file_(std::fopen(text::PathFromCp1251(path).c_str(), "rb")), buffer_(kBufferSize) {}
@@ -34,9 +40,7 @@ bool LineReader::Next(std::string& line) {
         const char* start = buffer_.data() + position_;
         const std::size_t available = filled_ - position_;
         std::size_t length = 0;
-        while (length < available && start[length] != '\n' && start[length] != '\r' &&
-               start[length] != '\0')
-            ++length;
+        while (length < available && !IsLineEnd(start[length])) ++length;
         line.append(start, length);
         position_ += length;
         any = true;
