@@ -7,15 +7,15 @@
 namespace {
 
 void DispatchListEvent(AppState& app, Platform& platform, gui::EventType type, const Actions& actions) {
-    const auto selected = [&] { return platform.gui.ListSelection(ui::TrackList) != -1; };
+    const int selection = platform.gui.ListSelection(ui::TrackList);
     switch (type) {
         case gui::EventType::LeftClick:
             // A click on empty space selects nothing and keeps currentIndex.
-            if (const int row = platform.gui.ListSelection(ui::TrackList); row != -1) app.currentIndex = row;
+            if (selection != -1) app.currentIndex = selection;
             break;
         case gui::EventType::LeftDoubleClick:
             // The first click of the double click has set currentIndex already.
-            if (!selected()) break;
+            if (selection == -1) break;
             if (app.radioMode == 0 && app.radioLevel == 0 && app.sourceKind == 0)
                 actions.playResult(app, platform, app.currentIndex);
             else if (app.radioMode == 0 && app.radioLevel == 0 && app.sourceKind == 1)
