@@ -37,12 +37,17 @@ class Mixer {
 public:
     explicit Mixer(std::size_t length) : samples_(length, 0.0f) {}
 
-    // Adds one note: additive partials under an ADSR envelope.
+    // Adds one note: additive partials under an ADSR envelope. The partials
+    // come from the fundamental's sine and cosine by the Chebyshev recurrence,
+    // and without vibrato the fundamental is a rotating phasor: no sine calls
+    // per sample, so a track renders in a fraction of its length.
     void Note(const Voice& voice, int midi, double start, double length, double gain) {
-        const double f = Frequency(midi);
+        const double step = 2 * kPi * Frequency(midi) / kSampleRate;
+        const double stepCos = std::cos(step), stepSin = std::sin(step);
         const auto first = static_cast<std::size_t>(start * kSampleRate);
         const double total = length + voice.release;
         const auto count = static_cast<std::size_t>(total * kSampleRate);
+        double c = 1, s = 0;  // cos and sin of the fundamental's phase
         for (std::size_t i = 0; i < count && first + i < samples_.size(); ++i) {
             const double t = static_cast<double>(i) / kSampleRate;
             double envelope;
@@ -51,12 +56,31 @@ public:
                 envelope = 1.0 - (1.0 - voice.sustain) * (t - voice.attack) / voice.decay;
             else envelope = voice.sustain;
             if (t > length) envelope *= std::max(0.0, 1.0 - (t - length) / voice.release);
-            const double wobble = voice.vibrato * std::sin(2 * kPi * 5.0 * t) * std::min(1.0, t * 2);
-            const double phase = 2 * kPi * f * t + wobble;
-            double value = 0;
-            for (std::size_t h = 0; h < voice.harmonics.size(); ++h)
-                value += voice.harmonics[h] * std::sin(phase * static_cast<double>(h + 1));
+            if (voice.vibrato > 0) {
+                const double phase = step * static_cast<double>(i) +
+                                     voice.vibrato * std::sin(2 * kPi * 5.0 * t) * std::min(1.0, t * 2);
+                c = std::cos(phase);
+                s = std::sin(phase);
+            }
+            double previous = 0, current = s;
+            double value = voice.harmonics[0] * s;
+            for (std::size_t h = 1; h < voice.harmonics.size(); ++h) {
+                const double next = 2 * c * current - previous;
+                previous = current;
+                current = next;
+                value += voice.harmonics[h] * current;
+            }
             samples_[first + i] += static_cast<float>(gain * envelope * value);
+            if (voice.vibrato <= 0) {
+                const double nc = c * stepCos - s * stepSin;
+                s = s * stepCos + c * stepSin;
+                c = nc;
+                if ((i & 1023) == 0) {  // keep the phasor on the unit circle
+                    const double norm = 1.0 / std::sqrt(c * c + s * s);
+                    c *= norm;
+                    s *= norm;
+                }
+            }
         }
     }
 
