@@ -8,6 +8,7 @@
 #include <signal.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -125,17 +126,27 @@ int main(int argc, char** argv) {
     const std::string baseUrl = "http://127.0.0.1:" + std::to_string(port);
     AddRoutes(server, store, stations, baseUrl, stopping);
 
+    std::atomic<bool> listenEnded{false};
     std::thread signalWaiter([&] {
         int signal = 0;
         sigwait(&stopSignals, &signal);
         stopping = true;
-        server.stop();
+        // stop() does nothing before the accept loop runs, and a signal may
+        // come right after the address is printed.
+        while (!listenEnded) {
+            if (server.is_running()) {
+                server.stop();
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
     });
     std::printf("listening on %s\n", baseUrl.c_str());
     std::fflush(stdout);
     store.PrepareAll();
 
     const bool served = server.listen_after_bind();
+    listenEnded = true;
     if (!stopping) {
         // The server ended by itself: wake the waiter so it can be joined.
         stopping = true;
