@@ -20,3 +20,7 @@ struct StartUpSources {
 // Keep the returned Shell until RunEventLoop has returned: it holds the skin
 // library whose UnLoadSkin the exit sequence calls.
 [[nodiscard]] Shell StartUp(AppState& app, Platform& platform, const StartUpSources& sources);
+
+// With the pictures built into the program and the skin library looked up
+// next to the executable, then by the system's library search.
+[[nodiscard]] Shell StartUp(AppState& app, Platform& platform);
