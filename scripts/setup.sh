@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev
+    qt6-base-dev libxcb1-dev
     libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
     libsdl2-dev
     libfluidsynth-dev timgm6mb-soundfont
