@@ -2,6 +2,7 @@
 #include <httplib.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -49,6 +50,8 @@ class DemoServiceTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(service_.running());
+        // A sanitizer build makes a track slowly; its first byte may take a while.
+        client_.set_read_timeout(std::chrono::seconds(30));
         folder_ = std::filesystem::temp_directory_path() /
                   ("demo-service-" + std::to_string(::getpid()));
         std::filesystem::create_directories(folder_);
