@@ -1,11 +1,29 @@
 // The report-view list: rows of two text cells, one selected cell at most.
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QProxyStyle>
 
 #include "platform/gui/qt/QtGui.h"
 #include "platform/gui/qt/QtText.h"
 
 namespace gui::qt {
+namespace {
+
+// The styles pick the grid lines' colour themselves; this one says which.
+class GridColourStyle : public QProxyStyle {
+public:
+    explicit GridColourStyle(const QColor& grid) : grid_(grid) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        if (hint == SH_Table_GridLineColor) return static_cast<int>(grid_.rgba());
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+
+private:
+    QColor grid_;
+};
+
+}  // namespace
 
 ListWidget::ListWidget(ControlIdentity identity, QWidget* parent) : QTableWidget(parent), identity_(identity) {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -31,9 +49,11 @@ void ListWidget::SetColours(const QColor& background, const QColor& text, const 
         palette.setColor(group, QPalette::Base, background);
         palette.setColor(group, QPalette::Window, background);
         palette.setColor(group, QPalette::Text, text);
-        palette.setColor(group, QPalette::Mid, grid);  // the grid lines' colour in the common styles
     }
     setPalette(palette);
+    auto* style = new GridColourStyle(grid);
+    style->setParent(this);  // a widget does not own its style
+    setStyle(style);
     horizontalHeader()->setPalette(QApplication::palette(horizontalHeader()));
 }
 
