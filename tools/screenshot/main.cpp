@@ -1,7 +1,8 @@
 // Starts the program's real layout on the offscreen platform, lets the display
 // refresh run a few times and writes the main window as a PNG file:
-//   melovia_screenshot [output.png] [--rows]
-// --rows fills the list with a few sample rows, to see how results look.
+//   melovia_screenshot [output.png] [--rows] [--download]
+// --rows fills the list with a few sample rows, to see how results look;
+// --download shoots the download dialog instead.
 #include <QImage>
 #include <QPixmap>
 
@@ -48,10 +49,12 @@ void AddSampleRows(gui::Gui& gui) {
 
 int main(int argc, char** argv) {
     std::string output = "melovia-screenshot.png";
-    bool rows = false;
+    bool rows = false, download = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--rows") == 0)
             rows = true;
+        else if (std::strcmp(argv[i], "--download") == 0)
+            download = true;
         else
             output = argv[i];
     }
@@ -71,10 +74,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (rows) AddSampleRows(gui);
+    if (download) gui.ShowWindow(ui::DownloadWindow, true);
     for (int ticks = 0; ticks < 3;)  // a few display refreshes
         ticks += gui.WaitEvent().kind == gui::EventKind::Other;
 
-    const QImage shot = gui.WidgetOf(ui::MainWindow)->grab().toImage();
+    const QImage shot = gui.WidgetOf(download ? ui::DownloadWindow : ui::MainWindow)->grab().toImage();
     if (!png::WritePngFile(PictureFrom(shot), output)) {
         std::fprintf(stderr, "cannot write %s\n", output.c_str());
         return 1;

@@ -7,8 +7,10 @@
 #include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
 
+#include <condition_variable>
 #include <cstdlib>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 #if QT_CONFIG(xcb)
@@ -102,7 +104,27 @@ void QtGui::RunOnGuiThread(std::function<void()> change) {
         change();
         return;
     }
-    QMetaObject::invokeMethod(application_.get(), [&change] { change(); }, Qt::BlockingQueuedConnection);
+    // Queued to the GUI thread, which runs it in WaitEvent or a modal loop; the
+    // caller waits on our own condition, shared so neither side outlives it.
+    struct Handover {
+        std::function<void()> change;
+        std::mutex mutex;
+        std::condition_variable appliedSignal;
+        bool applied = false;
+    };
+    auto handover = std::make_shared<Handover>();
+    handover->change = std::move(change);
+    QMetaObject::invokeMethod(
+        application_.get(),
+        [handover] {
+            handover->change();
+            const std::lock_guard<std::mutex> lock(handover->mutex);
+            handover->applied = true;
+            handover->appliedSignal.notify_one();
+        },
+        Qt::QueuedConnection);
+    std::unique_lock<std::mutex> lock(handover->mutex);
+    handover->appliedSignal.wait(lock, [&] { return handover->applied; });
 }
 
 Point QtGui::PointerOnScreen() {

@@ -173,7 +173,10 @@ void QtGui::SetTextColours(int control, Rgb text, Rgb background) {
 }
 
 void QtGui::SetTooltip(int control, const std::string& text) {
-    if (QWidget* widget = WidgetOf(control)) widget->setToolTip(ToQt(text));
+    QWidget* widget = WidgetOf(control);
+    if (widget == nullptr) return;
+    widget->setToolTip(ToQt(text));
+    widget->setAttribute(Qt::WA_AlwaysShowToolTips);  // also while the window is inactive
 }
 
 std::string QtGui::ControlText(int control) {
