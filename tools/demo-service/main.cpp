@@ -6,6 +6,7 @@
 #include <httplib.h>
 #include <pthread.h>
 #include <signal.h>
+#include <sys/socket.h>
 
 #include <atomic>
 #include <chrono>
@@ -116,6 +117,12 @@ int main(int argc, char** argv) {
     httplib::Server server;
     server.new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
     server.set_logger(Log);
+    // httplib's default SO_REUSEPORT would let a second service share a taken
+    // port unnoticed, each answering some of the requests.
+    server.set_socket_options([](int socket) {
+        int yes = 1;
+        setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     if (port == 0) port = server.bind_to_any_port("127.0.0.1");
     else if (!server.bind_to_port("127.0.0.1", port)) port = -1;
     if (port <= 0) {
