@@ -43,8 +43,10 @@ public:
         out.close();
         bytes_ = static_cast<std::int64_t>(fs::file_size(path_));
     }
-    ~LargePage() override {
+    // Benchmark fixtures are never destroyed, so the page goes after each run.
+    void TearDown(const benchmark::State&) override {
         if (!path_.empty()) fs::remove(path_);
+        path_.clear();
     }
 
 protected:
