@@ -2,10 +2,13 @@
 // builds it, and what the main window looks like.
 #include <QLineEdit>
 #include <QPixmap>
+#include <QCursor>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "app/AppState.h"
 #include "app/Controls.h"
+#include "app/EventLoop.h"
 #include "app/Platform.h"
 #include "app/StartUp.h"
 #include "resources/StoredPictures.h"
@@ -122,6 +125,26 @@ TEST_F(QtStartUpTest, TheListHasItsColumnsAndColours) {
     // The grid line right of the cell and below it.
     EXPECT_EQ(shot.pixelColor(inList + QPoint(cell.width(), cell.height() / 2)), QColor(41, 41, 41));
     EXPECT_EQ(shot.pixelColor(inList + QPoint(cell.width() / 2, cell.height())), QColor(41, 41, 41));
+}
+
+// The program's own loop on this layer: a drag over the volume slider reaches
+// the pointer feedback through real mouse moves, button state and positions,
+// and the close box ends the loop.
+TEST_F(QtStartUpTest, VolumeDragAndCloseBoxWorkThroughTheRealLoop) {
+    FirstRefresh();  // the slider measures 117 x 16 from now on
+    QWidget* slider = Widget(ui::VolumeSlider);
+    QTimer::singleShot(20, slider, [slider] {
+        QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(5, 8));
+        QCursor::setPos(slider->mapToGlobal(QPoint(60, 8)));  // a platform move with the button held
+    });
+    QTimer::singleShot(120, slider, [this, slider] {
+        QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(60, 8));
+        QCursor::setPos(slider->mapToGlobal(QPoint(100, 8)));  // moves on without the button
+        QTimer::singleShot(60, Widget(ui::MainWindow), [this] { Widget(ui::MainWindow)->close(); });
+    });
+    EXPECT_EQ(RunEventLoop(app_, platform_), 0);
+    EXPECT_EQ(app_.volumeLevel, 60 - 8);
+    EXPECT_TRUE(Widget(ui::MainWindow)->isVisible());  // the close box only asked
 }
 
 }  // namespace
