@@ -4,8 +4,8 @@
 
 // Arrays written into the build directory from the PNG files by EmbedFile.cmake.
 namespace resources::embedded {
-#define MELOVIA_EMBEDDED(name)              \
-    extern const unsigned char name[];      \
+#define MELOVIA_EMBEDDED(name)         \
+    extern const unsigned char name[]; \
     extern const std::size_t name##Size;
 MELOVIA_EMBEDDED(BackgroundImage)
 MELOVIA_EMBEDDED(KnobImage)
@@ -29,10 +29,18 @@ std::vector<unsigned char> Bytes(const unsigned char* data, std::size_t size) {
 
 using namespace embedded;
 
-std::vector<unsigned char> BackgroundImagePng() { return Bytes(BackgroundImage, BackgroundImageSize); }
-std::vector<unsigned char> KnobImagePng() { return Bytes(KnobImage, KnobImageSize); }
-std::vector<unsigned char> VolumeTrackImagePng() { return Bytes(VolumeTrackImage, VolumeTrackImageSize); }
-std::vector<unsigned char> PlayPauseImagePng() { return Bytes(PlayPauseImage, PlayPauseImageSize); }
+std::vector<unsigned char> BackgroundImagePng() {
+    return Bytes(BackgroundImage, BackgroundImageSize);
+}
+std::vector<unsigned char> KnobImagePng() {
+    return Bytes(KnobImage, KnobImageSize);
+}
+std::vector<unsigned char> VolumeTrackImagePng() {
+    return Bytes(VolumeTrackImage, VolumeTrackImageSize);
+}
+std::vector<unsigned char> PlayPauseImagePng() {
+    return Bytes(PlayPauseImage, PlayPauseImageSize);
+}
 
 std::vector<std::vector<unsigned char>> IconPngs() {
     return {Bytes(Icon16, Icon16Size), Bytes(Icon32, Icon32Size), Bytes(Icon48, Icon48Size),

@@ -48,8 +48,9 @@ void RefreshDrawing(benchmark::State& state, gui::Gui& gui) {
     for (auto _ : state) {
         ++tick;
         gui.PictureBuffer(kTimeImage).FillRectangle(0, 0, 60, 15, {16, 16, 16});
-        gui.DrawText(kTimeImage, kFont, 0, 0, std::to_string(tick / 60) + ":" + std::to_string(tick % 60),
-                     {127, 127, 127}, {16, 16, 16});
+        gui.DrawText(kTimeImage, kFont, 0, 0,
+                     std::to_string(tick / 60) + ":" + std::to_string(tick % 60), {127, 127, 127},
+                     {16, 16, 16});
         gui.SetControlPicture(kTimeDisplay, kTimeImage);
         gui.PictureBuffer(kVolumeImage).FillRectangle(2, 6, tick % 101, 1, {136, 123, 82});
         gui.SetControlPicture(kVolumeSlider, kVolumeImage);
@@ -66,8 +67,9 @@ void RefreshDrawing(benchmark::State& state, gui::Gui& gui) {
 }
 
 void DecodeStoredPictures(benchmark::State& state) {
-    const std::vector<unsigned char> pngs[] = {resources::BackgroundImagePng(), resources::KnobImagePng(),
-                                               resources::VolumeTrackImagePng(), resources::PlayPauseImagePng()};
+    const std::vector<unsigned char> pngs[] = {
+        resources::BackgroundImagePng(), resources::KnobImagePng(),
+        resources::VolumeTrackImagePng(), resources::PlayPauseImagePng()};
     for (auto _ : state)
         for (const auto& png : pngs) benchmark::DoNotOptimize(png::DecodePng(png));
 }
@@ -80,9 +82,11 @@ int main(int argc, char** argv) {
     char* qtArgv[] = {argv[0], nullptr};
     gui::qt::QtGui gui(qtArgc, qtArgv);
     BuildPlayerRow(gui);
-    benchmark::RegisterBenchmark("RefreshDrawing", [&gui](benchmark::State& state) { RefreshDrawing(state, gui); })
+    benchmark::RegisterBenchmark("RefreshDrawing", [&gui](benchmark::State& state) {
+        RefreshDrawing(state, gui);
+    })->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("DecodeStoredPictures", DecodeStoredPictures)
         ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("DecodeStoredPictures", DecodeStoredPictures)->Unit(benchmark::kMicrosecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -24,7 +24,9 @@ struct SampleSum {
     gui::Rgba Average() const {
         constexpr double count = kSamplesPerSide * kSamplesPerSide;
         if (a <= 0) return {0, 0, 0, 0};
-        const auto channel = [](double v) { return static_cast<std::uint8_t>(std::clamp(std::lround(v), 0L, 255L)); };
+        const auto channel = [](double v) {
+            return static_cast<std::uint8_t>(std::clamp(std::lround(v), 0L, 255L));
+        };
         return {channel(r / a), channel(g / a), channel(b / a), channel(a / count * 255.0)};
     }
 };

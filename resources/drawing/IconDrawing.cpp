@@ -26,7 +26,9 @@ bool InHead(const NoteHead& h, double x, double y) {
     return (u * u) / (kHeadRx * kHeadRx) + (v * v) / (kHeadRy * kHeadRy) <= 1.0;
 }
 
-double StemRight(const NoteHead& h) { return h.cx + kHeadRx * 0.95; }
+double StemRight(const NoteHead& h) {
+    return h.cx + kHeadRx * 0.95;
+}
 
 bool InNote(double x, double y) {
     for (int i = 0; i < 2; ++i) {
@@ -47,7 +49,8 @@ bool InTile(double x, double y, double inset) {
     const double lo = inset + radius, hi = 1.0 - inset - radius;
     const double cx = std::clamp(x, lo, hi), cy = std::clamp(y, lo, hi);
     const double dx = x - cx, dy = y - cy;
-    return x >= inset && x <= 1 - inset && y >= inset && y <= 1 - inset && dx * dx + dy * dy <= radius * radius;
+    return x >= inset && x <= 1 - inset && y >= inset && y <= 1 - inset &&
+           dx * dx + dy * dy <= radius * radius;
 }
 
 }  // namespace

@@ -86,7 +86,7 @@ gui::Picture DrawKnobImage() {
         const double r = std::sqrt(dx * dx + dy * dy);
         if (r <= radius) {
             const double slope = r > 0 ? dy / r : 0;  // -1 at the top, 1 at the bottom
-            double shade = 79;                         // the centre disc
+            double shade = 79;                        // the centre disc
             if (r > 6.0)
                 shade = 120 - 31 * slope;  // rim, lit from above
             else if (r > 4.5)

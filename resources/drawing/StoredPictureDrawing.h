@@ -8,10 +8,10 @@
 
 namespace resources {
 
-gui::Picture DrawBackgroundImage();    // 400 x 530, opaque
-gui::Picture DrawKnobImage();          // 15 x 16, transparent around the knob
-gui::Picture DrawVolumeTrackImage();   // 117 x 16, opaque
-gui::Picture DrawPlayPauseImage();     // 35 x 16, the word "Stop" on transparency
-gui::Picture DrawIcon(int size);       // size x size
+gui::Picture DrawBackgroundImage();   // 400 x 530, opaque
+gui::Picture DrawKnobImage();         // 15 x 16, transparent around the knob
+gui::Picture DrawVolumeTrackImage();  // 117 x 16, opaque
+gui::Picture DrawPlayPauseImage();    // 35 x 16, the word "Stop" on transparency
+gui::Picture DrawIcon(int size);      // size x size
 
 }  // namespace resources

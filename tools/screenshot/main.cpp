@@ -29,8 +29,8 @@ gui::Picture PictureFrom(const QImage& shot) {
     const QImage rgba = shot.convertToFormat(QImage::Format_RGBA8888);
     gui::Picture picture(rgba.width(), rgba.height());
     for (int y = 0; y < rgba.height(); ++y)
-        std::memcpy(picture.data() + static_cast<std::size_t>(y) * rgba.width(), rgba.constScanLine(y),
-                    static_cast<std::size_t>(rgba.width()) * 4);
+        std::memcpy(picture.data() + static_cast<std::size_t>(y) * rgba.width(),
+                    rgba.constScanLine(y), static_cast<std::size_t>(rgba.width()) * 4);
     return picture;
 }
 
@@ -78,7 +78,8 @@ int main(int argc, char** argv) {
     for (int ticks = 0; ticks < 3;)  // a few display refreshes
         ticks += gui.WaitEvent().kind == gui::EventKind::Other;
 
-    const QImage shot = gui.WidgetOf(download ? ui::DownloadWindow : ui::MainWindow)->grab().toImage();
+    const QImage shot =
+        gui.WidgetOf(download ? ui::DownloadWindow : ui::MainWindow)->grab().toImage();
     if (!png::WritePngFile(PictureFrom(shot), output)) {
         std::fprintf(stderr, "cannot write %s\n", output.c_str());
         return 1;

@@ -24,14 +24,17 @@ struct ImageReader {
 std::optional<gui::Picture> DecodePng(const std::vector<unsigned char>& data) {
     if (data.empty()) return std::nullopt;
     ImageReader reader;
-    if (!png_image_begin_read_from_memory(&reader.image, data.data(), data.size())) return std::nullopt;
+    if (!png_image_begin_read_from_memory(&reader.image, data.data(), data.size()))
+        return std::nullopt;
     if (reader.image.width == 0 || reader.image.height == 0 || reader.image.width > kMaxSide ||
         reader.image.height > kMaxSide)
         return std::nullopt;
     reader.image.format = PNG_FORMAT_RGBA;
-    gui::Picture picture(static_cast<int>(reader.image.width), static_cast<int>(reader.image.height));
+    gui::Picture picture(static_cast<int>(reader.image.width),
+                         static_cast<int>(reader.image.height));
     static_assert(sizeof(gui::Rgba) == 4, "gui::Rgba must be packed RGBA bytes");
-    if (!png_image_finish_read(&reader.image, nullptr, picture.data(), 0, nullptr)) return std::nullopt;
+    if (!png_image_finish_read(&reader.image, nullptr, picture.data(), 0, nullptr))
+        return std::nullopt;
     return picture;
 }
 

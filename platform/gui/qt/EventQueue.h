@@ -12,7 +12,8 @@ class EventQueue {
 public:
     void Push(Event event) {
         // Timer ticks piling up in a modal dialog need only one loop turn afterwards.
-        if (event.kind == EventKind::Other && !events_.empty() && events_.back().kind == EventKind::Other)
+        if (event.kind == EventKind::Other && !events_.empty() &&
+            events_.back().kind == EventKind::Other)
             return;
         events_.push_back(std::move(event));
     }

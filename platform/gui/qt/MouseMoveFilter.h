@@ -16,7 +16,8 @@ public:
 
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override {
-        if (event->type() == QEvent::MouseMove) gui_.NoteMouseMove(receiver, *static_cast<QMouseEvent*>(event));
+        if (event->type() == QEvent::MouseMove)
+            gui_.NoteMouseMove(receiver, *static_cast<QMouseEvent*>(event));
         return false;
     }
 

@@ -30,7 +30,8 @@ QtEnvironment::QtEnvironment() {
     if (runtime == nullptr || *runtime == '\0') {
         std::error_code error;
         const auto base = std::filesystem::temp_directory_path(error);
-        std::string pattern = (error ? std::filesystem::path("/tmp") : base) / "melovia-runtime-XXXXXX";
+        std::string pattern =
+            (error ? std::filesystem::path("/tmp") : base) / "melovia-runtime-XXXXXX";
         // mkdtemp creates it with mode 0700, as the toolkit requires.
         if (mkdtemp(pattern.data()) != nullptr) {
             runtimeDir_ = pattern;

@@ -1,11 +1,11 @@
 // The wait for the next program event, the display timer, work sent from other
 // threads, and the pointer queries.
+#include <QtGui/qguiapplication_platform.h>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QThread>
 #include <QWindow>
-#include <QtGui/qguiapplication_platform.h>
 
 #include <condition_variable>
 #include <cstdlib>
@@ -135,8 +135,9 @@ Point QtGui::PointerOnScreen() {
 Rect QtGui::ControlScreenRect(int control) {
     const QWidget* widget = WidgetOf(control);
     if (widget == nullptr) return {};
-    const QRect outer = widget->isWindow() ? widget->frameGeometry()
-                                           : QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+    const QRect outer = widget->isWindow()
+                            ? widget->frameGeometry()
+                            : QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
     return {outer.left(), outer.top(), outer.left() + outer.width(), outer.top() + outer.height()};
 }
 

@@ -11,7 +11,9 @@
 
 namespace gui {
 
-std::unique_ptr<Gui> CreateQtGui(int& argc, char** argv) { return std::make_unique<qt::QtGui>(argc, argv); }
+std::unique_ptr<Gui> CreateQtGui(int& argc, char** argv) {
+    return std::make_unique<qt::QtGui>(argc, argv);
+}
 
 namespace qt {
 namespace {
@@ -21,8 +23,8 @@ QIcon ApplicationIcon() {
     for (const std::vector<unsigned char>& png : resources::IconPngs()) {
         std::optional<Picture> picture = png::DecodePng(png);
         if (!picture) continue;
-        const QImage image(reinterpret_cast<const uchar*>(picture->data()), picture->width(), picture->height(),
-                           picture->width() * 4, QImage::Format_RGBA8888);
+        const QImage image(reinterpret_cast<const uchar*>(picture->data()), picture->width(),
+                           picture->height(), picture->width() * 4, QImage::Format_RGBA8888);
         icon.addPixmap(QPixmap::fromImage(image.copy()));
     }
     return icon;

@@ -25,7 +25,8 @@ private:
 
 }  // namespace
 
-ListWidget::ListWidget(ControlIdentity identity, QWidget* parent) : QTableWidget(parent), identity_(identity) {
+ListWidget::ListWidget(ControlIdentity identity, QWidget* parent)
+    : QTableWidget(parent), identity_(identity) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);  // not the full row
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -45,7 +46,8 @@ ListWidget::ListWidget(ControlIdentity identity, QWidget* parent) : QTableWidget
 
 void ListWidget::SetColours(const QColor& background, const QColor& text, const QColor& grid) {
     QPalette palette = this->palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         palette.setColor(group, QPalette::Base, background);
         palette.setColor(group, QPalette::Window, background);
         palette.setColor(group, QPalette::Text, text);
@@ -90,7 +92,8 @@ void ListWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void QtGui::SetListColours(int control, Rgb background, Rgb text, Rgb grid) {
-    if (auto* list = ControlAs<ListWidget>(control)) list->SetColours(ToQt(background), ToQt(text), ToQt(grid));
+    if (auto* list = ControlAs<ListWidget>(control))
+        list->SetColours(ToQt(background), ToQt(text), ToQt(grid));
 }
 
 void QtGui::InsertListColumn(int control, int index, const std::string& header, int width) {
@@ -115,8 +118,9 @@ void QtGui::ListAppend(int control, const std::string& rowText) {
     auto* list = ControlAs<ListWidget>(control);
     if (list == nullptr || list->columnCount() == 0) return;
     const std::size_t feed = rowText.find('\n');
-    const std::string cells[2] = {rowText.substr(0, feed),
-                                  feed == std::string::npos ? std::string() : rowText.substr(feed + 1)};
+    const std::string cells[2] = {rowText.substr(0, feed), feed == std::string::npos
+                                                               ? std::string()
+                                                               : rowText.substr(feed + 1)};
     const int row = list->rowCount();
     list->insertRow(row);
     for (int column = 0; column < std::min(2, list->columnCount()); ++column) {

@@ -31,7 +31,9 @@ bool QtGui::LoadPicture(int picture, const std::vector<unsigned char>& png) {
     return decoded.has_value();
 }
 
-Picture& QtGui::PictureBuffer(int picture) { return pictures_[picture]; }
+Picture& QtGui::PictureBuffer(int picture) {
+    return pictures_[picture];
+}
 
 void QtGui::CreateFont(int font, const std::string& family, int points) {
     QFont qfont(ToQt(family));

@@ -15,8 +15,12 @@ inline QString ToQt(const std::string& cp1251) {
     return QString::fromStdString(text::Utf8FromCp1251(cp1251));
 }
 
-inline std::string FromQt(const QString& text) { return text::Cp1251FromUtf8(text.toStdString()); }
+inline std::string FromQt(const QString& text) {
+    return text::Cp1251FromUtf8(text.toStdString());
+}
 
-inline QColor ToQt(Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
+inline QColor ToQt(Rgb colour) {
+    return QColor(colour.r, colour.g, colour.b);
+}
 
 }  // namespace gui::qt

@@ -26,7 +26,8 @@ namespace {
 
 // Only file lists, and only when the source offers to link them.
 bool AcceptableDrop(const QDropEvent* event) {
-    return (event->possibleActions() & Qt::LinkAction) && !DroppedFilePaths(event->mimeData()).empty();
+    return (event->possibleActions() & Qt::LinkAction) &&
+           !DroppedFilePaths(event->mimeData()).empty();
 }
 
 void AnswerDrag(QDropEvent* event) {
@@ -71,8 +72,12 @@ void WindowWidget::closeEvent(QCloseEvent* event) {
     queue_.Push(std::move(request));
 }
 
-void WindowWidget::dragEnterEvent(QDragEnterEvent* event) { AnswerDrag(event); }
-void WindowWidget::dragMoveEvent(QDragMoveEvent* event) { AnswerDrag(event); }
+void WindowWidget::dragEnterEvent(QDragEnterEvent* event) {
+    AnswerDrag(event);
+}
+void WindowWidget::dragMoveEvent(QDragMoveEvent* event) {
+    AnswerDrag(event);
+}
 
 void WindowWidget::dropEvent(QDropEvent* event) {
     if (!AcceptableDrop(event)) {
@@ -88,7 +93,8 @@ void WindowWidget::dropEvent(QDropEvent* event) {
     queue_.Push(std::move(drop));
 }
 
-PictureWidget::PictureWidget(ControlIdentity identity, QWidget* parent) : QWidget(parent), identity_(identity) {}
+PictureWidget::PictureWidget(ControlIdentity identity, QWidget* parent)
+    : QWidget(parent), identity_(identity) {}
 
 void PictureWidget::SetImage(QImage image) {
     image_ = std::move(image);

@@ -51,7 +51,8 @@ bool QtGui::OpenWindow(int window, int clientWidth, int clientHeight, const std:
     widget->setFixedSize(clientWidth, clientHeight);
     // Centre the client area; the window manager adds the frame around it.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        widget->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, {clientWidth, clientHeight},
+        widget->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                                {clientWidth, clientHeight},
                                                 screen->availableGeometry()));
     windows_[window] = std::move(widget);
     return true;
@@ -66,8 +67,8 @@ void QtGui::SetWindowBackground(int window, int picture) {
     const auto found = pictures_.find(picture);
     if (w == nullptr || found == pictures_.end() || found->second.empty()) return;
     const Picture& p = found->second;
-    w->SetBackground(QImage(reinterpret_cast<const uchar*>(p.data()), p.width(), p.height(), p.width() * 4,
-                            QImage::Format_RGBA8888)
+    w->SetBackground(QImage(reinterpret_cast<const uchar*>(p.data()), p.width(), p.height(),
+                            p.width() * 4, QImage::Format_RGBA8888)
                          .copy());
 }
 
@@ -163,7 +164,8 @@ void QtGui::SetTextColours(int control, Rgb text, Rgb background) {
     QWidget* widget = WidgetOf(control);
     if (widget == nullptr) return;
     QPalette palette = widget->palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         palette.setColor(group, QPalette::Text, ToQt(text));
         palette.setColor(group, QPalette::WindowText, ToQt(text));
         palette.setColor(group, QPalette::Base, ToQt(background));
@@ -205,7 +207,8 @@ void QtGui::SetProgressRange(int control, int low, int high) {
 }
 
 void QtGui::SetProgressPosition(int control, int position) {
-    if (auto* bar = ControlAs<QProgressBar>(control)) bar->setValue(std::clamp(position, bar->minimum(), bar->maximum()));
+    if (auto* bar = ControlAs<QProgressBar>(control))
+        bar->setValue(std::clamp(position, bar->minimum(), bar->maximum()));
 }
 
 }  // namespace gui::qt

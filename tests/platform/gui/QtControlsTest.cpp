@@ -88,7 +88,8 @@ TEST_F(QtControlsTest, PictureControlTakesTheSizeOfEachPictureSetIntoIt) {
     const QImage shown = static_cast<gui::qt::PictureWidget*>(Widget(23))->image();
     EXPECT_EQ(shown.pixelColor(3, 3), QColor(0, 0, 0));
     gui.SetControlPicture(23, 6);
-    EXPECT_EQ(static_cast<gui::qt::PictureWidget*>(Widget(23))->image().pixelColor(3, 3), QColor(200, 10, 10));
+    EXPECT_EQ(static_cast<gui::qt::PictureWidget*>(Widget(23))->image().pixelColor(3, 3),
+              QColor(200, 10, 10));
 }
 
 TEST_F(QtControlsTest, ListRowsSplitAtTheFirstLineFeed) {
@@ -179,7 +180,8 @@ TEST_F(QtControlsTest, ArialTextIsDrawnInItsColourOnItsBackground) {
 
     // The font behind "Arial" is Liberation Sans, sized for the screen's resolution.
     QFont arial(QStringLiteral("Arial"));
-    const int expectedPixels = static_cast<int>(std::lround(8 * QGuiApplication::primaryScreen()->logicalDotsPerInchY() / 72));
+    const int expectedPixels = static_cast<int>(
+        std::lround(8 * QGuiApplication::primaryScreen()->logicalDotsPerInchY() / 72));
     arial.setPixelSize(expectedPixels);
     EXPECT_EQ(QFontInfo(arial).family(), QStringLiteral("Liberation Sans"));
 }

@@ -58,12 +58,15 @@ TEST_F(QtDialogsTest, TimerTicksRunInsideTheWarningBox) {
 class QtFileDialogTest : public QtGuiFixture {
 protected:
     void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() / ("melovia-dialog-" + std::to_string(getpid()));
+        folder_ =
+            std::filesystem::temp_directory_path() / ("melovia-dialog-" + std::to_string(getpid()));
         std::filesystem::create_directories(folder_ / "Музыка");
         std::ofstream(folder_ / "Музыка" / "song") << "x";
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }
-    QString InFolder(const std::string& name) const { return QString::fromStdString((folder_ / name).string()); }
+    QString InFolder(const std::string& name) const {
+        return QString::fromStdString((folder_ / name).string());
+    }
 
     std::filesystem::path folder_;
 };
@@ -80,10 +83,12 @@ TEST_F(QtFileDialogTest, ChoosesAnyNameInAnExistingFolderAndLeavesTheCurrentDire
         QMetaObject::invokeMethod(&dialog, "accept");  // as the Open button does
         return true;
     });
-    EXPECT_EQ(gui.OpenFileDialog("*.*|*.*"), text::Cp1251FromPath(folder_ / "Музыка" / "not yet there.mp3"));
+    EXPECT_EQ(gui.OpenFileDialog("*.*|*.*"),
+              text::Cp1251FromPath(folder_ / "Музыка" / "not yet there.mp3"));
     EXPECT_GT(ticks_, 0);
     EXPECT_EQ(title, QString());
-    EXPECT_EQ(filters, QStringList{QStringLiteral("*.* (*)")});  // every file, with or without a dot
+    EXPECT_EQ(filters,
+              QStringList{QStringLiteral("*.* (*)")});  // every file, with or without a dot
     EXPECT_EQ(std::filesystem::current_path(), before);
 }
 

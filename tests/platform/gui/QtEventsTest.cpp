@@ -57,7 +57,8 @@ TEST_F(QtListEventsTest, PressSelectsAndDoubleClickFollowsItsFirstClick) {
     EXPECT_EQ(gui.ListSelection(9), 1);
     QTest::mouseDClick(Viewport(), Qt::LeftButton, {}, Row(1));
     QTest::mouseRelease(Viewport(), Qt::LeftButton, {}, Row(1));
-    EXPECT_EQ(QueuedControlEventTypes(9), (Types{EventType::LeftClick, EventType::LeftDoubleClick}));
+    EXPECT_EQ(QueuedControlEventTypes(9),
+              (Types{EventType::LeftClick, EventType::LeftDoubleClick}));
     EXPECT_EQ(gui.ListSelection(9), 1);
 
     // The time column belongs to the row as well.
@@ -75,7 +76,8 @@ TEST_F(QtListEventsTest, RightClicksReportOnReleaseAndOncePerDoubleClick) {
     QTest::mouseClick(Viewport(), Qt::RightButton, {}, Row(2));
     QTest::mouseDClick(Viewport(), Qt::RightButton, {}, Row(2));
     QTest::mouseRelease(Viewport(), Qt::RightButton, {}, Row(2));
-    EXPECT_EQ(QueuedControlEventTypes(9), (Types{EventType::RightClick, EventType::RightDoubleClick}));
+    EXPECT_EQ(QueuedControlEventTypes(9),
+              (Types{EventType::RightClick, EventType::RightDoubleClick}));
 }
 
 TEST_F(QtListEventsTest, PressBelowTheRowsClearsTheSelection) {
@@ -96,9 +98,15 @@ TEST_F(QtEventsTest, PictureControlReportsPressesReleasesAndDoubleClicks) {
         Types expected;
     } cases[] = {
         {"left click", Qt::LeftButton, false, {EventType::LeftClick}},
-        {"left double click", Qt::LeftButton, true, {EventType::LeftClick, EventType::LeftDoubleClick}},
+        {"left double click",
+         Qt::LeftButton,
+         true,
+         {EventType::LeftClick, EventType::LeftDoubleClick}},
         {"right click", Qt::RightButton, false, {EventType::RightClick}},
-        {"right double click", Qt::RightButton, true, {EventType::RightClick, EventType::RightDoubleClick}},
+        {"right double click",
+         Qt::RightButton,
+         true,
+         {EventType::RightClick, EventType::RightDoubleClick}},
         {"middle click", Qt::MiddleButton, false, {}},
     };
     for (const auto& c : cases) {
@@ -172,7 +180,8 @@ TEST_F(QtDropTest, OnlyLocalFileListsOfferedForLinkingAreTaken) {
     QMimeData file, remote, mixed, plainText;
     file.setUrls({QUrl::fromLocalFile(QStringLiteral("/music/a.mp3"))});
     remote.setUrls({QUrl(QStringLiteral("http://127.0.0.1/a.mp3"))});
-    mixed.setUrls({QUrl::fromLocalFile(QStringLiteral("/music/a.mp3")), QUrl(QStringLiteral("http://127.0.0.1/b"))});
+    mixed.setUrls({QUrl::fromLocalFile(QStringLiteral("/music/a.mp3")),
+                   QUrl(QStringLiteral("http://127.0.0.1/b"))});
     plainText.setText(QStringLiteral("/music/a.mp3"));
     const struct {
         const char* name;

@@ -31,7 +31,8 @@ protected:
     std::vector<gui::EventType> QueuedControlEventTypes(int control) {
         std::vector<gui::EventType> types;
         for (const gui::Event& e : QueuedEvents())
-            if (e.kind == gui::EventKind::ControlEvent && e.control == control) types.push_back(e.type);
+            if (e.kind == gui::EventKind::ControlEvent && e.control == control)
+                types.push_back(e.type);
         return types;
     }
     QWidget* Widget(int number) { return gui.WidgetOf(number); }
@@ -46,7 +47,8 @@ protected:
         gui.ShowWindow(number, true);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Widget(number)));
     }
-    void Create(int number, gui::ControlKind kind, int parent, int x, int y, int w, int h, std::string text = {}) {
+    void Create(int number, gui::ControlKind kind, int parent, int x, int y, int w, int h,
+                std::string text = {}) {
         gui::ControlSpec spec;
         spec.number = number;
         spec.kind = kind;

@@ -1,8 +1,8 @@
 // The program's real start-up on the Qt layer: the layout as the toolkit
 // builds it, and what the main window looks like.
+#include <QCursor>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QCursor>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -58,13 +58,14 @@ TEST_F(QtStartUpTest, ControlsStandAtTheirNumbersWithTheirSizes) {
         int control;
         QRect geometry;  // in MainWindow's client area
     } expected[] = {
-        {ui::ListContainer, {5, 50, 380, 410}},  {ui::TrackList, {5, 50, 380, 410}},
-        {ui::VolumeSlider, {260, 477, 15, 16}},  // empty until the first refresh
-        {ui::PlayPauseButton, {210, 478, 35, 16}}, // its picture's size, not the 70 x 20 asked for
-        {ui::SeekBar, {5, 515, 340, 2}},         {ui::TimeDisplay, {360, 510, 60, 15}},
-        {ui::SpectrumBars, {16, 478, 1, 15}},    {ui::SpectrumBars + 85, {186, 478, 1, 15}},
+        {ui::ListContainer, {5, 50, 380, 410}},    {ui::TrackList, {5, 50, 380, 410}},
+        {ui::VolumeSlider, {260, 477, 15, 16}},     // empty until the first refresh
+        {ui::PlayPauseButton, {210, 478, 35, 16}},  // its picture's size, not the 70 x 20 asked for
+        {ui::SeekBar, {5, 515, 340, 2}},           {ui::TimeDisplay, {360, 510, 60, 15}},
+        {ui::SpectrumBars, {16, 478, 1, 15}},      {ui::SpectrumBars + 85, {186, 478, 1, 15}},
     };
-    for (const auto& e : expected) EXPECT_EQ(InMainWindow(e.control), e.geometry) << "control " << e.control;
+    for (const auto& e : expected)
+        EXPECT_EQ(InMainWindow(e.control), e.geometry) << "control " << e.control;
     // The time display reaches 20 pixels past the client area's right edge.
     EXPECT_EQ(InMainWindow(ui::TimeDisplay).right() + 1 - main->width(), 20);
     EXPECT_EQ(Widget(ui::DownloadButton)->geometry(), QRect(280, 70, 70, 20));
@@ -123,8 +124,10 @@ TEST_F(QtStartUpTest, TheListHasItsColumnsAndColours) {
     const QPoint inList = list->viewport()->mapTo(Widget(ui::MainWindow), cell.topLeft());
     EXPECT_EQ(shot.pixelColor(inList + QPoint(250, cell.height() / 2)), QColor(16, 16, 16));
     // The grid line right of the cell and below it.
-    EXPECT_EQ(shot.pixelColor(inList + QPoint(cell.width(), cell.height() / 2)), QColor(41, 41, 41));
-    EXPECT_EQ(shot.pixelColor(inList + QPoint(cell.width() / 2, cell.height())), QColor(41, 41, 41));
+    EXPECT_EQ(shot.pixelColor(inList + QPoint(cell.width(), cell.height() / 2)),
+              QColor(41, 41, 41));
+    EXPECT_EQ(shot.pixelColor(inList + QPoint(cell.width() / 2, cell.height())),
+              QColor(41, 41, 41));
 }
 
 // The program's own loop on this layer: a drag over the volume slider reaches
@@ -135,7 +138,8 @@ TEST_F(QtStartUpTest, VolumeDragAndCloseBoxWorkThroughTheRealLoop) {
     QWidget* slider = Widget(ui::VolumeSlider);
     QTimer::singleShot(20, slider, [slider] {
         QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(5, 8));
-        QCursor::setPos(slider->mapToGlobal(QPoint(60, 8)));  // a platform move with the button held
+        QCursor::setPos(
+            slider->mapToGlobal(QPoint(60, 8)));  // a platform move with the button held
     });
     QTimer::singleShot(120, slider, [this, slider] {
         QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(60, 8));

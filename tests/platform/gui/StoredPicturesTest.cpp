@@ -24,23 +24,52 @@ struct StoredCase {
     std::vector<Sample> samples;
 };
 
-constexpr gui::Rgba Grey(std::uint8_t v) { return {v, v, v, 255}; }
+constexpr gui::Rgba Grey(std::uint8_t v) {
+    return {v, v, v, 255};
+}
 constexpr gui::Rgba kClear{0, 0, 0, 0};
 
 std::vector<StoredCase> StoredCases() {
     return {
-        {"BackgroundImage", resources::BackgroundImagePng, 400, 530,
-         {{0, 0, Grey(16)},      {399, 529, Grey(16)},   {200, 464, Grey(16)},  // flat around the band
-          {0, 465, Grey(0)},     {399, 466, Grey(48)},   {300, 467, Grey(30)},  // band edges
-          {300, 502, Grey(13)},  {0, 503, Grey(26)},     {0, 504, Grey(3)},    {200, 505, Grey(16)},
-          {100, 475, Grey(0)},   {13, 485, Grey(35)},    {190, 485, Grey(35)},  // recess edges
-          {100, 495, Grey(35)},  {17, 485, Grey(16)},    {189, 493, Grey(16)},  // recess fill
+        {"BackgroundImage",
+         resources::BackgroundImagePng,
+         400,
+         530,
+         {{0, 0, Grey(16)},
+          {399, 529, Grey(16)},
+          {200, 464, Grey(16)},  // flat around the band
+          {0, 465, Grey(0)},
+          {399, 466, Grey(48)},
+          {300, 467, Grey(30)},  // band edges
+          {300, 502, Grey(13)},
+          {0, 503, Grey(26)},
+          {0, 504, Grey(3)},
+          {200, 505, Grey(16)},
+          {100, 475, Grey(0)},
+          {13, 485, Grey(35)},
+          {190, 485, Grey(35)},  // recess edges
+          {100, 495, Grey(35)},
+          {17, 485, Grey(16)},
+          {189, 493, Grey(16)},   // recess fill
           {13, 475, Grey(26)}}},  // the rounded corner shows the band
-        {"KnobImage", resources::KnobImagePng, 15, 16,
+        {"KnobImage",
+         resources::KnobImagePng,
+         15,
+         16,
          {{0, 0, kClear}, {14, 0, kClear}, {0, 15, kClear}, {14, 15, kClear}, {7, 7, Grey(79)}}},
-        {"VolumeTrackImage", resources::VolumeTrackImagePng, 117, 16,
-         {{0, 0, Grey(27)}, {116, 15, Grey(19)}, {50, 4, Grey(0)}, {50, 7, Grey(6)}, {50, 10, Grey(65)}}},
-        {"PlayPauseImage", resources::PlayPauseImagePng, 35, 16,
+        {"VolumeTrackImage",
+         resources::VolumeTrackImagePng,
+         117,
+         16,
+         {{0, 0, Grey(27)},
+          {116, 15, Grey(19)},
+          {50, 4, Grey(0)},
+          {50, 7, Grey(6)},
+          {50, 10, Grey(65)}}},
+        {"PlayPauseImage",
+         resources::PlayPauseImagePng,
+         35,
+         16,
          {{0, 0, kClear}, {34, 15, kClear}, {5, 4, {97, 95, 94, 255}}, {6, 4, {78, 76, 75, 255}}}},
     };
 }
@@ -66,7 +95,8 @@ TEST(StoredPicturesTest, OpaquePicturesHaveNoTransparentPixel) {
         const std::optional<gui::Picture> picture = png::DecodePng(png);
         ASSERT_TRUE(picture.has_value());
         for (int y = 0; y < picture->height(); ++y)
-            for (int x = 0; x < picture->width(); ++x) ASSERT_EQ(picture->At(x, y).a, 255) << x << "," << y;
+            for (int x = 0; x < picture->width(); ++x)
+                ASSERT_EQ(picture->At(x, y).a, 255) << x << "," << y;
     }
 }
 
@@ -97,7 +127,8 @@ TEST(StoredPicturesTest, CommittedFilesMatchTheDrawingCode) {
         ASSERT_EQ(stored->height(), c.drawn.height());
         int differing = 0;
         for (int y = 0; y < stored->height(); ++y)
-            for (int x = 0; x < stored->width(); ++x) differing += stored->At(x, y) == c.drawn.At(x, y) ? 0 : 1;
+            for (int x = 0; x < stored->width(); ++x)
+                differing += stored->At(x, y) == c.drawn.At(x, y) ? 0 : 1;
         EXPECT_EQ(differing, 0) << "regenerate with melovia_draw_pictures <source>/resources";
     }
 }
