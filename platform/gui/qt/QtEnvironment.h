@@ -1,9 +1,6 @@
-// What the process needs in place before the Qt application object exists:
-// a private runtime folder when the session has none, the Arial substitute,
-// and a filter for toolkit messages that say nothing to our users.
+// Keeps the toolkit from printing lines that say nothing to our users, and
+// sets up what the process needs before the Qt application object exists.
 #pragma once
-
-#include <string>
 
 namespace gui::qt {
 
@@ -13,9 +10,6 @@ public:
     ~QtEnvironment();
     QtEnvironment(const QtEnvironment&) = delete;
     QtEnvironment& operator=(const QtEnvironment&) = delete;
-
-private:
-    std::string runtimeDir_;  // ours to remove; empty when the session provided one
 };
 
 }  // namespace gui::qt
