@@ -34,6 +34,11 @@ TEST_F(QtControlsTest, WindowHasItsClientSizeFixedAndStartsHidden) {
     EXPECT_EQ(Widget(17), window);
 }
 
+TEST_F(QtControlsTest, WindowsCarryTheApplicationIconInItsFourSizes) {
+    const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+    for (const int side : {16, 32, 48, 256}) EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
+}
+
 TEST_F(QtControlsTest, ControlsTakeTheirGeometryAndTexts) {
     OpenShownWindow();
     Create(4, ControlKind::Container, 0, -2, 5, 420, 40);
