@@ -155,6 +155,11 @@ void Channel::HeardWindow(std::int64_t heard, float* out) {
     history_.Window(heard, out);
 }
 
+std::int64_t Channel::QueuedFrames() {
+    std::lock_guard lock(mutex_);
+    return queuedFrames_;
+}
+
 void Channel::MixInto(float* mix, int frames, std::int64_t firstFrame) {
     std::lock_guard lock(mutex_);
     if (run_ != Run::Playing) return;

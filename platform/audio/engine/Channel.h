@@ -41,6 +41,8 @@ public:
     bool SetVolume(float volume);
     // The last HeardHistory::kWindow mono samples heard, before the volume.
     void HeardWindow(std::int64_t heard, float* out);
+    // Output frames decoded and waiting to be mixed.
+    std::int64_t QueuedFrames();
 
     // Output thread: adds this channel's next frames to mix (interleaved stereo).
     void MixInto(float* mix, int frames, std::int64_t firstFrame);
