@@ -7,7 +7,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libxcb1-dev
     libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
-    libsdl2-dev
+    libsdl2-dev libasound2-dev
     libfluidsynth-dev timgm6mb-soundfont
     libcurl4-openssl-dev
     libpng-dev zlib1g-dev

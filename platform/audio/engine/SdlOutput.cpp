@@ -1,12 +1,22 @@
 #include "platform/audio/engine/SdlOutput.h"
 
 #include <SDL.h>
+#include <alsa/asoundlib.h>
 
 #include <algorithm>
 
 namespace audio {
 
+namespace {
+
+// Without a sound card ALSA prints a screenful of its own before SDL gives up;
+// the engine reports the failure itself, in one line.
+void IgnoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
+
+}  // namespace
+
 std::unique_ptr<SdlOutput> SdlOutput::Open(int rate, std::string& error) {
+    snd_lib_error_set_handler(&IgnoreAlsaMessage);
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         error = SDL_GetError();
         return nullptr;
