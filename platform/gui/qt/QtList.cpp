@@ -26,7 +26,7 @@ private:
 }  // namespace
 
 ListWidget::ListWidget(ControlIdentity identity, QWidget* parent)
-    : QTableWidget(parent), identity_(identity) {
+    : QTableWidget(parent), clicks_(identity) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);  // not the full row
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -66,29 +66,19 @@ void ListWidget::mousePressEvent(QMouseEvent* event) {
         clearSelection();
         setCurrentIndex({});
     }
-    if (event->button() == Qt::LeftButton) identity_.Report(EventType::LeftClick);
+    clicks_.Press(event->button());
 }
 
 void ListWidget::mouseReleaseEvent(QMouseEvent* event) {
     QTableWidget::mouseReleaseEvent(event);
-    if (event->button() != Qt::RightButton) return;
-    if (rightDoubleClickPending_) {
-        rightDoubleClickPending_ = false;
-        return;
-    }
-    identity_.Report(EventType::RightClick);
+    clicks_.Release(event->button());
 }
 
 // The press before it has selected the row already; the base class would turn
 // a double click whose press it missed into another press, so it is not called.
 void ListWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
-    if (event->button() == Qt::LeftButton) {
-        identity_.Report(EventType::LeftDoubleClick);
-    } else if (event->button() == Qt::RightButton) {
-        rightDoubleClickPending_ = true;
-        identity_.Report(EventType::RightDoubleClick);
-    }
+    clicks_.DoubleClick(event->button());
 }
 
 void QtGui::SetListColours(int control, Rgb background, Rgb text, Rgb grid) {

@@ -94,7 +94,7 @@ void WindowWidget::dropEvent(QDropEvent* event) {
 }
 
 PictureWidget::PictureWidget(ControlIdentity identity, QWidget* parent)
-    : QWidget(parent), identity_(identity) {}
+    : QWidget(parent), clicks_(identity) {}
 
 void PictureWidget::SetImage(QImage image) {
     image_ = std::move(image);
@@ -110,12 +110,25 @@ void PictureWidget::paintEvent(QPaintEvent*) {
 
 void PictureWidget::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    if (event->button() == Qt::LeftButton) identity_.Report(EventType::LeftClick);
+    clicks_.Press(event->button());
 }
 
 void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    if (event->button() != Qt::RightButton) return;
+    clicks_.Release(event->button());
+}
+
+void PictureWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    clicks_.DoubleClick(event->button());
+}
+
+void ClickReporter::Press(Qt::MouseButton button) {
+    if (button == Qt::LeftButton) identity_.Report(EventType::LeftClick);
+}
+
+void ClickReporter::Release(Qt::MouseButton button) {
+    if (button != Qt::RightButton) return;
     if (rightDoubleClickPending_) {
         rightDoubleClickPending_ = false;
         return;
@@ -123,11 +136,10 @@ void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
     identity_.Report(EventType::RightClick);
 }
 
-void PictureWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    event->accept();
-    if (event->button() == Qt::LeftButton) {
+void ClickReporter::DoubleClick(Qt::MouseButton button) {
+    if (button == Qt::LeftButton) {
         identity_.Report(EventType::LeftDoubleClick);
-    } else if (event->button() == Qt::RightButton) {
+    } else if (button == Qt::RightButton) {
         rightDoubleClickPending_ = true;
         identity_.Report(EventType::RightDoubleClick);
     }

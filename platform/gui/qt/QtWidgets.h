@@ -34,6 +34,21 @@ private:
     QPixmap tile_;
 };
 
+// The mouse events of a picture control or the list as the program's clicks:
+// a left press, a right release, and double clicks, the release after a right
+// double click not being another click.
+class ClickReporter {
+public:
+    explicit ClickReporter(ControlIdentity identity) : identity_(identity) {}
+    void Press(Qt::MouseButton button);
+    void Release(Qt::MouseButton button);
+    void DoubleClick(Qt::MouseButton button);
+
+private:
+    ControlIdentity identity_;
+    bool rightDoubleClickPending_ = false;
+};
+
 // Shows a copy of a picture with its transparency and takes its size.
 class PictureWidget : public QWidget {
 public:
@@ -48,9 +63,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    ControlIdentity identity_;
+    ClickReporter clicks_;
     QImage image_;
-    bool rightDoubleClickPending_ = false;  // its release is not another click
 };
 
 // A tab panel whose tab strip has a fixed height, so a container can cut it
@@ -73,8 +87,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    ControlIdentity identity_;
-    bool rightDoubleClickPending_ = false;
+    ClickReporter clicks_;
 };
 
 // Turns a drop's data into Windows-1251 paths; empty unless it is a list of local files.
