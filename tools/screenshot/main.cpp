@@ -36,10 +36,10 @@ gui::Picture PictureFrom(const QImage& shot) {
 
 void AddSampleRows(gui::Gui& gui) {
     const std::string rows[] = {
-        "0. Depeche Mode - Enjoy the Silence (Remix)\n6:12",
-        "1. Depeche Mode - Personal Jesus (Remix)\n4:56",
-        "2. Кино - Группа крови\n4:46"_cp1251,
-        "3. Depeche Mode - Precious (Remix)\n5:31",
+        "0     Mode Seven - Glass Garden  Remix\n0:14",
+        "1     Static Bloom - Night Mode  Remix\n1:15",
+        "2     Северный ветер - Дорога домой\n0:58"_cp1251,
+        "3     Amber Coast - Lanterns  Remix\n0:45",
     };
     for (const std::string& row : rows) gui.ListAppend(ui::TrackList, row);
     gui.ListSelect(ui::TrackList, 1);
