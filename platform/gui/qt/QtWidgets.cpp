@@ -97,6 +97,9 @@ PictureWidget::PictureWidget(ControlIdentity identity, QWidget* parent)
     : QWidget(parent), clicks_(identity) {}
 
 void PictureWidget::SetImage(QImage image) {
+    // The display sets every picture anew each tick; most do not change, and
+    // repainting them all would keep the window system busy for nothing.
+    if (image == image_) return;
     image_ = std::move(image);
     resize(image_.size());
     update();
