@@ -9,17 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/ScratchFolder.h"
+
 namespace {
 
 class LineReaderTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("line-reader-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
     std::string Write(const std::string& bytes) {
         const auto path = folder_ / "page.txt";
         std::ofstream(path, std::ios::binary) << bytes;
@@ -33,7 +28,8 @@ protected:
         return lines;
     }
 
-    std::filesystem::path folder_;
+    ScratchFolder scratch_{"line-reader"};
+    const std::filesystem::path folder_ = scratch_.path();
 };
 
 TEST_F(LineReaderTest, EveryLineEndForm) {

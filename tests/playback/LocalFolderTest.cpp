@@ -14,6 +14,7 @@
 #include "tests/support/ScriptedAudio.h"
 #include "tests/support/ScriptedGui.h"
 #include "tests/support/ScriptedWeb.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 
@@ -24,27 +25,13 @@ const std::string kSongCp1251 = "Песня.mp3"_cp1251;
 using Rows = std::vector<std::string>;
 
 // A folder of empty files made for one test and removed after it.
-class ScratchFolder {
+class MusicFolder : public ScratchFolder {
 public:
-    ScratchFolder() {
-        std::string pattern = (fs::temp_directory_path() / "local-folder-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const fs::path& path() const { return path_; }
+    MusicFolder() : ScratchFolder("local-folder") {}
     // The folder as the program holds it, ending with a separator.
-    std::string text() const { return text::Cp1251FromPath(path_) + "/"; }
-    void AddFile(const std::string& utf8Name) const { std::ofstream(path_ / utf8Name).put('\0'); }
-    void AddFolder(const std::string& utf8Name) const { fs::create_directory(path_ / utf8Name); }
-
-private:
-    fs::path path_;
+    std::string text() const { return text::Cp1251FromPath(path()) + "/"; }
+    void AddFile(const std::string& utf8Name) const { std::ofstream(path() / utf8Name).put('\0'); }
+    void AddFolder(const std::string& utf8Name) const { fs::create_directory(path() / utf8Name); }
 };
 
 // Runs a test inside another current directory and goes back afterwards.
@@ -76,7 +63,7 @@ protected:
     std::string selectedRow() { return gui.ListRowText(ui::TrackList, gui.ListSelection(ui::TrackList)); }
     std::string opened() { return audio.lastCreated() == 0 ? "" : audio.stream(audio.lastCreated()).source; }
 
-    ScratchFolder folder;
+    MusicFolder folder;
     ScriptedGui gui;
     ScriptedAudio audio;
     ScriptedWeb web;

@@ -12,6 +12,7 @@
 #include "platform/text/Cp1251.h"
 #include "search/WebAddresses.h"
 #include "tests/support/ScriptedGui.h"
+#include "tests/support/ScratchFolder.h"
 
 using text::operator""_cp1251;
 
@@ -40,13 +41,6 @@ std::string Result(int n) {
 
 class ResultPageScanTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("result-scan-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
     ScanCounts Scan(const std::string& page) {
         const std::string path = (folder_ / "audio.txt").string();
         std::ofstream(path, std::ios::binary) << page;
@@ -54,7 +48,8 @@ protected:
     }
     std::vector<ScriptedGui::Row> Rows() { return gui_.control(ui::TrackList).rows; }
 
-    std::filesystem::path folder_;
+    ScratchFolder scratch_{"result-scan"};
+    const std::filesystem::path folder_ = scratch_.path();
     AppState app_;
     ScriptedGui gui_;
 };

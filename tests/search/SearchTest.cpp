@@ -14,6 +14,7 @@
 #include "tests/support/ScriptedAudio.h"
 #include "tests/support/ScriptedGui.h"
 #include "tests/support/ScriptedWeb.h"
+#include "tests/support/ScratchFolder.h"
 
 using text::operator""_cp1251;
 
@@ -33,9 +34,6 @@ std::string RequestFor(const std::string& query) {
 class SearchTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("search-test-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder_);
         const char* old = ::getenv("TMPDIR");
         oldTmp_ = old ? old : "";
         hadTmp_ = old != nullptr;
@@ -44,12 +42,12 @@ protected:
     void TearDown() override {
         if (hadTmp_) ::setenv("TMPDIR", oldTmp_.c_str(), 1);
         else ::unsetenv("TMPDIR");
-        std::filesystem::remove_all(folder_);
     }
 
     std::size_t RowCount() { return gui_.control(ui::TrackList).rows.size(); }
 
-    std::filesystem::path folder_;
+    ScratchFolder scratch_{"search-test"};
+    const std::filesystem::path folder_ = scratch_.path();
     std::string oldTmp_;
     bool hadTmp_ = false;
     AppState app_;

@@ -7,6 +7,7 @@
 
 #include "tests/platform/audio/EngineTesting.h"
 #include "tests/platform/audio/LoopbackServers.h"
+#include "tests/support/LoopbackPort.h"
 
 namespace audio::testing {
 namespace {
@@ -137,16 +138,7 @@ TEST_F(UrlStreamTest, RefusesEverythingButHttp) {
 
 TEST_F(UrlStreamTest, GivesUpOnAHostThatDoesNotAnswer) {
     RawServer silent(RawServer::Mode::NeverAnswer);
-    // A port with nobody on it: bound once, then closed.
-    const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    ::bind(probe, reinterpret_cast<sockaddr*>(&address), length);
-    ::getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length);
-    ::close(probe);
-    const std::string closed = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/x.mp3";
+    const std::string closed = "http://127.0.0.1:" + std::to_string(FreeLoopbackPort()) + "/x.mp3";
 
     for (const std::string& url : {silent.Url("/x.mp3"), closed}) {
         const auto asked = Clock::now();

@@ -10,6 +10,7 @@
 
 #include "platform/text/Cp1251.h"
 #include "tests/platform/gui/QtGuiFixture.h"
+#include "tests/support/ScratchFolder.h"
 
 using text::operator""_cp1251;
 
@@ -58,17 +59,15 @@ TEST_F(QtDialogsTest, TimerTicksRunInsideTheWarningBox) {
 class QtFileDialogTest : public QtGuiFixture {
 protected:
     void SetUp() override {
-        folder_ =
-            std::filesystem::temp_directory_path() / ("melovia-dialog-" + std::to_string(getpid()));
         std::filesystem::create_directories(folder_ / "Музыка");
         std::ofstream(folder_ / "Музыка" / "song") << "x";
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
     QString InFolder(const std::string& name) const {
         return QString::fromStdString((folder_ / name).string());
     }
 
-    std::filesystem::path folder_;
+    ScratchFolder scratch_{"melovia-dialog"};
+    const std::filesystem::path folder_ = scratch_.path();
 };
 
 TEST_F(QtFileDialogTest, ChoosesAnyNameInAnExistingFolderAndLeavesTheCurrentDirectory) {

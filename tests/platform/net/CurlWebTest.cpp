@@ -18,24 +18,13 @@
 
 #include "platform/net/curl/UrlEscape.h"
 #include "platform/text/Cp1251.h"
+#include "tests/support/LoopbackPort.h"
+#include "tests/support/ScratchFolder.h"
 
 using text::operator""_cp1251;
 namespace fs = std::filesystem;
 
 namespace {
-
-// A loopback port that was free a moment ago: nothing listens there.
-int FreePort() {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t size = sizeof address;
-    ::bind(fd, reinterpret_cast<sockaddr*>(&address), size);
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
-    ::close(fd);
-    return ntohs(address.sin_port);
-}
 
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -72,14 +61,10 @@ protected:
         ASSERT_GT(port_, 0);
         thread_ = std::thread([this] { server_.listen_after_bind(); });
 
-        folder_ = fs::temp_directory_path() / ("curl-web-" + std::to_string(::getpid()));
-        fs::create_directories(folder_);
-        target_ = folder_ / "audio.txt";
     }
     void TearDown() override {
         server_.stop();
         if (thread_.joinable()) thread_.join();
-        fs::remove_all(folder_);
     }
 
     std::string Url(const std::string& path) {
@@ -102,7 +87,9 @@ protected:
     httplib::Server server_;
     std::thread thread_;
     int port_ = 0;
-    fs::path folder_, target_;
+    ScratchFolder scratch_{"curl-web"};
+    const fs::path folder_ = scratch_.path();
+    const fs::path target_ = folder_ / "audio.txt";
     std::unique_ptr<net::Web> web_ = net::CreateCurlWeb();
 };
 
@@ -118,7 +105,7 @@ TEST_F(CurlWebTest, BodyReplacesTheFileAndRedirectsAreFollowed) {
 }
 
 TEST_F(CurlWebTest, FailuresLeaveTheOldFileUntouched) {
-    const int deadPort = FreePort();
+    const int deadPort = FreeLoopbackPort();
 
     const std::string failing[] = {
         Url("/missing"), Url("/broken"), Url("/loop"), Url("/to-file"),

@@ -12,6 +12,7 @@
 #include "search/ResultPageScan.h"
 #include "tests/support/ScriptedGui.h"
 #include "tools/demo-service/DemoServiceProcess.h"
+#include "tests/support/ScratchFolder.h"
 
 using text::operator""_cp1251;
 
@@ -52,15 +53,12 @@ protected:
         ASSERT_TRUE(service_.running());
         // A sanitizer build makes a track slowly; its first byte may take a while.
         client_.set_read_timeout(std::chrono::seconds(30));
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("demo-service-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder_);
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
 
     DemoServiceProcess service_;
     httplib::Client client_{"127.0.0.1", service_.port()};
-    std::filesystem::path folder_;
+    ScratchFolder scratch_{"demo-service"};
+    const std::filesystem::path folder_ = scratch_.path();
 };
 
 TEST_F(DemoServiceTest, ResultPageScansIntoTitledRowsWhoseTracksAreWholeMp3Files) {
