@@ -4,6 +4,7 @@
 #include <alsa/asoundlib.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace audio {
 
@@ -40,7 +41,7 @@ std::unique_ptr<SdlOutput> SdlOutput::Open(int rate, std::string& error) {
     return output;
 }
 
-SdlOutput::SdlOutput(int rate) : rate_(rate) {}
+SdlOutput::SdlOutput(int rate) : rate_(rate), clock_(rate) {}
 
 SdlOutput::~SdlOutput() {
     if (device_ != 0) {
@@ -67,15 +68,10 @@ void SdlOutput::Stop() {
 }
 
 std::int64_t SdlOutput::FramesHeard() const {
-    std::lock_guard lock(clockMutex_);
-    if (!anyBlock_) return 0;
-    const auto elapsed = std::chrono::steady_clock::now() - blockTime_;
-    const auto frames = std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count() *
-                        rate_ / 1'000'000;
+    const std::optional<std::int64_t> handedOver = clock_.FrameNow(deviceFrames_);
+    if (!handedOver) return 0;
     // The block just handed over plays after the one in the device now.
-    const std::int64_t heard =
-        blockFirstFrame_ - deviceFrames_ + std::clamp<std::int64_t>(frames, 0, deviceFrames_);
-    return std::max<std::int64_t>(heard, 0);
+    return std::max<std::int64_t>(*handedOver - deviceFrames_, 0);
 }
 
 void SdlOutput::Callback(void* self, std::uint8_t* stream, int bytes) {
@@ -87,12 +83,7 @@ void SdlOutput::Callback(void* self, std::uint8_t* stream, int bytes) {
         return;
     }
     output.render_(samples, frames, output.nextFrame_);
-    {
-        std::lock_guard lock(output.clockMutex_);
-        output.blockFirstFrame_ = output.nextFrame_;
-        output.blockTime_ = std::chrono::steady_clock::now();
-        output.anyBlock_ = true;
-    }
+    output.clock_.BlockStarted(output.nextFrame_);
     output.nextFrame_ += frames;
 }
 

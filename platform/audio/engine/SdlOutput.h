@@ -1,17 +1,16 @@
 // The default sound device through SDL2.
 //
 // Threads: Open, Start and Stop come from the GUI thread; the render function
-// runs in SDL's audio callback thread; FramesHeard from any thread (guarded by
-// clockMutex_).
+// runs in SDL's audio callback thread; FramesHeard from any thread (through
+// clock_).
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <string>
 
 #include "platform/audio/engine/AudioOutput.h"
+#include "platform/audio/engine/BlockClock.h"
 
 namespace audio {
 
@@ -31,15 +30,11 @@ private:
     static void Callback(void* self, std::uint8_t* stream, int bytes);
 
     const int rate_;
-    std::uint32_t device_ = 0;  // set once by Open
-    int deviceFrames_ = 0;      // one device buffer: about what waits before being heard
-    RenderBlock render_;      // set before the device is unpaused, read only by the callback
+    std::uint32_t device_ = 0;    // set once by Open
+    int deviceFrames_ = 0;        // one device buffer: about what waits before being heard
+    RenderBlock render_;          // set before the device is unpaused, read only by the callback
     std::int64_t nextFrame_ = 0;  // callback thread only
-
-    mutable std::mutex clockMutex_;
-    std::int64_t blockFirstFrame_ = 0;  // guarded by clockMutex_
-    std::chrono::steady_clock::time_point blockTime_{};  // guarded by clockMutex_
-    bool anyBlock_ = false;  // guarded by clockMutex_
+    BlockClock clock_;            // the block last handed to the device
 };
 
 }  // namespace audio

@@ -5,9 +5,12 @@
 
 namespace audio {
 
-SilentOutput::SilentOutput(int rate, int blockFrames) : rate_(rate), blockFrames_(blockFrames) {}
+SilentOutput::SilentOutput(int rate, int blockFrames)
+    : rate_(rate), blockFrames_(blockFrames), clock_(rate) {}
 
-SilentOutput::~SilentOutput() { Stop(); }
+SilentOutput::~SilentOutput() {
+    Stop();
+}
 
 bool SilentOutput::Start(RenderBlock render) {
     if (thread_.joinable()) return false;
@@ -29,12 +32,7 @@ void SilentOutput::Stop() {
 }
 
 std::int64_t SilentOutput::FramesHeard() const {
-    std::lock_guard lock(clockMutex_);
-    if (!anyBlock_) return 0;
-    const auto elapsed = std::chrono::steady_clock::now() - blockStart_;
-    const auto frames = std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count() *
-                        rate_ / 1'000'000;
-    return blockFirstFrame_ + std::clamp<std::int64_t>(frames, 0, blockFrames_);
+    return clock_.FrameNow(blockFrames_).value_or(0);
 }
 
 void SilentOutput::Run(RenderBlock render) {
@@ -46,12 +44,7 @@ void SilentOutput::Run(RenderBlock render) {
     auto due = Clock::now();
     for (;;) {
         render(block.data(), blockFrames_, nextFrame);
-        {
-            std::lock_guard lock(clockMutex_);
-            blockFirstFrame_ = nextFrame;
-            blockStart_ = Clock::now();
-            anyBlock_ = true;
-        }
+        clock_.BlockStarted(nextFrame);
         nextFrame += blockFrames_;
         due += blockDuration;
         // After a long stall (a suspended machine) pick up from now instead of rushing.

@@ -2,7 +2,7 @@
 // by the steady clock and drops it, so playback keeps real-time pace.
 //
 // Threads: Start and Stop come from the GUI thread; the render function runs
-// on this output's thread; FramesHeard from any thread (guarded by clockMutex_).
+// on this output's thread; FramesHeard from any thread (through clock_).
 #pragma once
 
 #include <chrono>
@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "platform/audio/engine/AudioOutput.h"
+#include "platform/audio/engine/BlockClock.h"
 
 namespace audio {
 
@@ -33,11 +34,7 @@ private:
     std::mutex stopMutex_;
     std::condition_variable stopWake_;
     bool stopping_ = false;  // guarded by stopMutex_
-
-    mutable std::mutex clockMutex_;
-    std::int64_t blockFirstFrame_ = 0;  // guarded by clockMutex_: the block being "played"
-    std::chrono::steady_clock::time_point blockStart_{};  // guarded by clockMutex_
-    bool anyBlock_ = false;  // guarded by clockMutex_
+    BlockClock clock_;       // the block being "played"
 };
 
 }  // namespace audio
